@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/screenbase.h"
+
+class QLabel;
+
+// The receipts menu. Its hidden lblMemory is the return token that names the
+// screen shown when the menu closes: "avvio" (the launcher, set every time
+// the menu is shown), "ricevute" (the receipt editor) or "statistiche_ric"
+// (the income charts).
+class TfrmMenuRicevute : public WorkScreen
+{
+    Q_OBJECT
+public:
+    explicit TfrmMenuRicevute(QWidget *parent = nullptr);
+
+    QString returnToken() const;
+    void setReturnToken(const QString &token);
+
+protected:
+    QString closeTarget() const override;
+    void prepare() override;
+
+private:
+    QLabel *m_memory;
+};
