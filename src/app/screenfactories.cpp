@@ -4,6 +4,10 @@
 #include "app/screenbase.h"
 #include "app/tfrmavvio.h"
 #include "receipts/tfrmmenuricevute.h"
+#include "tables/tfrmcarta.h"
+#include "tables/tfrmcodfisc.h"
+#include "tables/tfrmiban.h"
+#include "tables/tfrmpartitaiva.h"
 
 namespace {
 
@@ -23,4 +27,8 @@ void registerScreenFactories()
     work<TfrmPassword>("TfrmPassword");
     work<TfrmAvvio>("TfrmAvvio");
     work<TfrmMenuRicevute>("TfrmMenuRicevute");
+    dialog<TfrmCodFisc>("TfrmCodFisc");
+    dialog<TfrmPartitaIva>("TfrmPartitaIva");
+    dialog<TfrmCarta>("TfrmCarta");
+    dialog<TfrmIban>("TfrmIban");
 }
