@@ -5,6 +5,7 @@
 #include "app/screenregistry.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QLabel>
 
@@ -89,8 +90,10 @@ void Screens::showWork(const QString &target, QWidget *source)
             screen->showMaximized();
         else
             screen->show();
-        screen->raise();
-        screen->activateWindow();
+        if (QGuiApplication::platformName() != u"offscreen") { // the headless platform has no stacking
+            screen->raise();
+            screen->activateWindow();
+        }
     }
     if (source && source != work(target))
         source->hide();
