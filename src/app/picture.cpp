@@ -100,6 +100,10 @@ QPixmap tile(Emblem emblem, int size)
         p.drawPath(path);
         p.drawLine(QPointF(6 * u, 6 * u), QPointF(10 * u, 6 * u));
         p.drawLine(QPointF(6 * u, 8 * u), QPointF(10 * u, 8 * u));
+        QFont euro(QStringLiteral("Liberation Sans"));
+        euro.setPixelSize(static_cast<int>(3 * u));
+        euro.setBold(true);
+        p.setFont(euro);
         p.drawText(QRectF(6 * u, 8.5 * u, 4 * u, 3.5 * u), Qt::AlignCenter, QStringLiteral("€"));
         break;
     }

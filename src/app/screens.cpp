@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QScreen>
 
 namespace {
 
@@ -86,10 +87,21 @@ QWidget *Screens::make(const QString &name, QWidget *parent) const
 void Screens::showWork(const QString &target, QWidget *source)
 {
     if (QWidget *screen = work(target)) {
-        if (isApplicationScreen(target))
+        const QRect desktop = screen->screen() ? screen->screen()->availableGeometry() : QRect();
+        if (isApplicationScreen(target)) {
+            // Fill the desktop even where no window manager maximises.
+            if (desktop.isValid())
+                screen->setGeometry(desktop);
             screen->showMaximized();
-        else
+        } else {
+            if (desktop.isValid()) {
+                screen->adjustSize();
+                QRect frame(QPoint(), screen->size());
+                frame.moveCenter(desktop.center());
+                screen->move(frame.topLeft());
+            }
             screen->show();
+        }
         if (QGuiApplication::platformName() != u"offscreen") { // the headless platform has no stacking
             screen->raise();
             screen->activateWindow();

@@ -51,6 +51,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     panel->setObjectName(QStringLiteral("panAvvio"));
     auto *panelLayout = new QVBoxLayout(panel);
     panelLayout->setSpacing(18);
+    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     panelLayout->addWidget(new Picture(QStringLiteral("imgLogo"), Pictures::badge(QStringLiteral("O"), blue, 72), false, panel), 0, Qt::AlignHCenter);
     panelLayout->addWidget(new Picture(QStringLiteral("imgTitolo"),
                                        Pictures::caption(QStringLiteral("Ostelio"), Qt::transparent, blue, 420, 56, 32, true), false, panel),
@@ -66,6 +67,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         const QString key = QString::fromLatin1(tile.key);
         const QString screen = QString::fromLatin1(tile.screen);
         auto *column = new QVBoxLayout;
+        column->setSpacing(10);
         auto *img = new Picture(QStringLiteral("img") + key, Pictures::tile(tile.emblem, 150), true, panel);
         auto *btn = new Picture(QStringLiteral("btn") + key,
                                 Pictures::caption(QStringLiteral("Apri"), blue, Qt::white, 120, 34, 12, true), true, panel);
