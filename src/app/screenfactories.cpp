@@ -1,5 +1,6 @@
 #include "app/screens.h"
 
+#include "access/tfrmcambiapassword.h"
 #include "access/tfrmpassword.h"
 #include "app/screenbase.h"
 #include "app/tfrmavvio.h"
@@ -26,6 +27,7 @@ void registerScreenFactories()
 {
     work<TfrmPassword>("TfrmPassword");
     work<TfrmAvvio>("TfrmAvvio");
+    work<TfrmCambiaPassword>("TfrmCambiaPassword");
     work<TfrmMenuRicevute>("TfrmMenuRicevute");
     dialog<TfrmCodFisc>("TfrmCodFisc");
     dialog<TfrmPartitaIva>("TfrmPartitaIva");
