@@ -1,6 +1,9 @@
 #include "tool/toolcommands.h"
 
+#include "receipts/periodsummary.h"
+#include "receipts/receiptlists.h"
 #include "storage/layouts.h"
+#include "storage/receiptlayout.h"
 #include "storage/recordfile.h"
 #include "storage/recordscanner.h"
 
@@ -17,7 +20,14 @@ namespace {
 const char kUsage[] =
     "usage: ostelio-tool dump FILE      print each record as one JSON object per line\n"
     "       ostelio-tool append FILE    append records read as JSON objects, one per line, from standard input\n"
-    "       ostelio-tool check FILE     report the record count and any damage\n";
+    "       ostelio-tool check FILE     report the record count and any damage\n"
+    "       ostelio-tool search FILE [FIELD=TEXT ...]\n"
+    "                                   list the receipts whose fields contain the texts, as the receipt\n"
+    "                                   search lists them; FIELD is one of NumRic, Data, Cliente,\n"
+    "                                   CittaCliente, IvaCliente, CodFiscCliente, Arrivo, Partenza, Camera, Note\n"
+    "       ostelio-tool summary FILE YEAR (--month N | --quarter N | --annual)\n"
+    "                                   the summary of the receipts issued in a month (1-12), a quarter (1-4)\n"
+    "                                   or the year, with its four totals\n";
 
 void say(std::FILE *stream, const QString &line)
 {
@@ -166,19 +176,95 @@ int check(const QString &file, std::FILE *out, std::FILE *err)
     return damaged ? 1 : 0;
 }
 
+bool isReceiptArchive(const QString &file, std::FILE *err)
+{
+    if (layoutForFile(file) == &ReceiptLayout::layout())
+        return true;
+    fail(err, QStringLiteral("%1: not a receipt archive (YEAR.ric)").arg(file));
+    return false;
+}
+
+int search(const QString &file, const QStringList &criteria, std::FILE *out, std::FILE *err)
+{
+    if (!isReceiptArchive(file, err))
+        return 2;
+    ReceiptLists::SearchCriteria search;
+    QStringList given;
+    for (const QString &criterion : criteria) {
+        const qsizetype equals = criterion.indexOf(QLatin1Char('='));
+        const QString name = criterion.left(equals);
+        const int field = equals < 0 ? -1 : ReceiptLayout::layout().indexOf(name);
+        if (field < 0 || !search.set(field, criterion.mid(equals + 1)))
+            return fail(err, QStringLiteral("\"%1\": expected FIELD=TEXT with a field of the receipt search").arg(criterion));
+        if (given.contains(name))
+            return fail(err, QStringLiteral("field %1 given twice").arg(name));
+        given.append(name);
+    }
+    const ReceiptLists::Listing listing = ReceiptLists::search(file, search, false);
+    for (const QString &line : listing.lines)
+        say(out, line);
+    say(out, ReceiptLists::searchCountLine(listing.lines.size()));
+    return 0;
+}
+
+int summary(const QStringList &arguments, std::FILE *out, std::FILE *err)
+{
+    // FILE YEAR (--month N | --quarter N | --annual)
+    const QString &file = arguments.at(0);
+    if (!isReceiptArchive(file, err))
+        return 2;
+    PeriodSummary::Request request;
+    request.year = arguments.at(1);
+    const QString &mode = arguments.at(2);
+    if (mode == u"--annual" && arguments.size() == 3) {
+        request.period = PeriodSummary::Period::Year;
+    } else if ((mode == u"--month" || mode == u"--quarter") && arguments.size() == 4) {
+        request.period = mode == u"--month" ? PeriodSummary::Period::Month : PeriodSummary::Period::Quarter;
+        bool ok = false;
+        request.index = arguments.at(3).toInt(&ok);
+        const int last = request.period == PeriodSummary::Period::Month ? 12 : 4;
+        if (!ok || request.index < 1 || request.index > last)
+            return fail(err, QStringLiteral("%1 takes a number from 1 to %2").arg(mode).arg(last));
+    } else {
+        std::fputs(kUsage, err);
+        return 2;
+    }
+    const PeriodSummary::Result result = PeriodSummary::build(file, request, false);
+    say(out, QStringLiteral("Tipologia riepilogo: ") + result.heading);
+    for (const QString &line : result.lines)
+        say(out, line);
+    if (result.complete)
+        say(out, result.countLine());
+    for (int t = 0; t < PeriodSummary::TotalCount; ++t)
+        say(out, PeriodSummary::totalCaptions()[t] + QLatin1Char(' ') + result.totals[t]);
+    if (!result.complete) {
+        fail(err, QStringLiteral("the summary stops at position %1: its %2 cannot be read as an amount")
+                      .arg(result.stoppedAt)
+                      .arg(ReceiptLayout::layout().field(result.badField).name));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace ToolCommands {
 
 int run(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
-    if (arguments.size() != 2) {
+    const QString verb = arguments.value(0);
+    const bool listing = verb == u"search" || verb == u"summary";
+    if ((!listing && arguments.size() != 2) || (verb == u"search" && arguments.size() < 2)
+        || (verb == u"summary" && (arguments.size() < 4 || arguments.size() > 5))) {
         std::fputs(kUsage, err);
         return 2;
     }
-    const QString &verb = arguments.at(0);
     const QString &file = arguments.at(1);
     try {
+        if (verb == u"search")
+            return search(file, arguments.mid(2), out, err);
+        if (verb == u"summary")
+            return summary(arguments.mid(1), out, err);
         if (verb == u"dump")
             return dump(file, out, err);
         if (verb == u"append")

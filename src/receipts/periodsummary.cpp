@@ -1,0 +1,303 @@
+#include "receipts/periodsummary.h"
+
+#include "receipts/receiptlists.h"
+#include "storage/ansicodec.h"
+#include "storage/fieldcodec.h"
+#include "storage/receiptlayout.h"
+#include "storage/recordscanner.h"
+
+#include <QByteArray>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <optional>
+#include <string_view>
+
+namespace PeriodSummary {
+
+namespace {
+
+// --- amount texts (decimal comma) -------------------------------------------
+
+std::optional<double> parseAmount(QStringView text)
+{
+    const QStringView t = FieldCodec::trimmed(text);
+    if (t.isEmpty())
+        return std::nullopt;
+    std::string c;
+    c.reserve(static_cast<size_t>(t.size()) + 2);
+    qsizetype i = 0;
+    auto digit = [&t](qsizetype k) { return k < t.size() && t.at(k) >= u'0' && t.at(k) <= u'9'; };
+    if (t.at(i) == u'+' || t.at(i) == u'-') {
+        if (t.at(i) == u'-')
+            c.push_back('-');
+        ++i;
+    }
+    bool mantissa = false;
+    bool digits = false;
+    while (digit(i)) {
+        c.push_back(static_cast<char>(t.at(i++).unicode()));
+        mantissa = digits = true;
+    }
+    if (i < t.size() && t.at(i) == u',') {
+        c.push_back('.');
+        ++i;
+        mantissa = true;
+        while (digit(i)) {
+            c.push_back(static_cast<char>(t.at(i++).unicode()));
+            digits = true;
+        }
+    }
+    if (!mantissa)
+        return std::nullopt;
+    if (!digits)
+        c.push_back('0');
+    if (i < t.size() && (t.at(i) == u'e' || t.at(i) == u'E')) {
+        c.push_back('e');
+        ++i;
+        if (i < t.size() && (t.at(i) == u'+' || t.at(i) == u'-'))
+            c.push_back(static_cast<char>(t.at(i++).unicode()));
+        if (!digit(i))
+            return std::nullopt;
+        while (digit(i))
+            c.push_back(static_cast<char>(t.at(i++).unicode()));
+    }
+    if (i != t.size())
+        return std::nullopt;
+    double v = 0;
+    const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), v);
+    if (ec != std::errc() || end != c.data() + c.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+QString formatNumber(double v)
+{
+    QString s = QString::number(v, 'g', 15);
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return s;
+}
+
+double roundTo(double v, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::floor(static_cast<long double>(v) * scale + 0.5L) / scale;
+}
+
+QString padTwoDecimals(QString text)
+{
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        text.append(QStringLiteral(",00"));
+    else if (text.size() - comma - 1 == 1)
+        text.append(QLatin1Char('0'));
+    return text;
+}
+
+// --- periods ----------------------------------------------------------------
+
+struct Filter
+{
+    Period period = Period::Year;
+    int index = 1;
+    QByteArray year;   // the trimmed year in the archive's bytes
+    bool yearOk = true; // false when the year has a character no stored date can hold
+};
+
+Filter makeFilter(const Request &request)
+{
+    Filter f;
+    f.period = request.period;
+    f.index = request.index;
+    const QStringView year = FieldCodec::trimmed(request.year);
+    for (QChar ch : year) {
+        const int b = AnsiCodec::byteFor(ch.unicode());
+        if (b < 0 || ch.isSurrogate()) {
+            f.yearOk = false;
+            break;
+        }
+        f.year.append(static_cast<char>(b));
+    }
+    return f;
+}
+
+bool isBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+// The date as stored, trimmed: characters 4-5 are the month digits and
+// characters 7-10, trimmed, the year, blanks standing in past its end. Only
+// "01" to "12" name a month.
+bool dateInPeriod(std::string_view date, const Filter &filter)
+{
+    if (date.empty() || !filter.yearOk)
+        return false;
+    char padded[10];
+    for (size_t i = 0; i < 10; ++i)
+        padded[i] = i < date.size() ? date[i] : ' ';
+    const char *yb = padded + 6;
+    const char *ye = padded + 10;
+    while (yb < ye && isBlank(*yb))
+        ++yb;
+    while (ye > yb && isBlank(ye[-1]))
+        --ye;
+    if (std::string_view(yb, static_cast<size_t>(ye - yb))
+        != std::string_view(filter.year.constData(), static_cast<size_t>(filter.year.size())))
+        return false;
+    if (filter.period == Period::Year)
+        return true;
+    const char m1 = padded[3];
+    const char m2 = padded[4];
+    if (m1 < '0' || m1 > '1' || m2 < '0' || m2 > '9')
+        return false;
+    const int month = (m1 - '0') * 10 + (m2 - '0');
+    if (month < 1 || month > 12)
+        return false;
+    if (filter.period == Period::Month)
+        return month == filter.index;
+    return (month - 1) / 3 + 1 == filter.index;
+}
+
+std::string_view trimmedRaw(const char *record, int field)
+{
+    const Field &f = ReceiptLayout::layout().field(field);
+    const QByteArrayView raw = FieldCodec::rawText(record + f.offset, f.capacity);
+    const char *begin = raw.data();
+    const char *end = begin + raw.size();
+    while (begin < end && isBlank(*begin))
+        ++begin;
+    while (end > begin && isBlank(end[-1]))
+        --end;
+    return std::string_view(begin, static_cast<size_t>(end - begin));
+}
+
+constexpr std::array<int, TotalCount> kTotalFields = {ReceiptLayout::TotCorrispettivi, ReceiptLayout::Acconti,
+                                                      ReceiptLayout::TotTassa, ReceiptLayout::Totale};
+
+} // namespace
+
+const QStringList &monthItems()
+{
+    static const QStringList items = {
+        QStringLiteral("GENNAIO"), QStringLiteral("FEBBRAIO"),  QStringLiteral("MARZO"),
+        QStringLiteral("APRILE"),  QStringLiteral("MAGGIO"),    QStringLiteral("GIUGNO"),
+        QStringLiteral("LUGLIO"),  QStringLiteral("AGOSTO"),    QStringLiteral("SETTEMBRE"),
+        QStringLiteral("OTTOBRE"), QStringLiteral("NOVEMBRE"), QStringLiteral("DICEMBRE"),
+    };
+    return items;
+}
+
+const QStringList &quarterItems()
+{
+    static const QStringList items = {
+        QStringLiteral("GENNAIO, FEBBRAIO, MARZO"),
+        QStringLiteral("APRILE, MAGGIO, GIUGNO"),
+        QStringLiteral("LUGLIO, AGOSTO, SETTEMBRE"),
+        QStringLiteral("OTTOBRE, NOVEMBRE, DICEMBRE"),
+    };
+    return items;
+}
+
+QString Result::countLine() const
+{
+    return QStringLiteral("Il presente riepilogo contiene %1 ricevute.").arg(lines.size());
+}
+
+QString heading(const Request &request)
+{
+    const QString year = FieldCodec::trimmed(request.year).toString();
+    switch (request.period) {
+    case Period::Month:
+        return QStringLiteral("Ricevute emesse nel mese di ") + monthItems().value(request.index - 1).toLower()
+            + QLatin1Char(' ') + year;
+    case Period::Quarter:
+        return QStringLiteral("Ricevute emesse nel trimestre di ")
+            + quarterItems().value(request.index - 1).toLower() + QLatin1Char(' ') + year;
+    case Period::Year:
+        break;
+    }
+    return QStringLiteral("Ricevute emesse nell'anno ") + year;
+}
+
+bool inPeriod(const QString &date, const Request &request)
+{
+    QByteArray bytes = AnsiCodec::encode(FieldCodec::trimmed(date));
+    return dateInPeriod(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), makeFilter(request));
+}
+
+Result build(const QString &archive, const Request &request, bool createIfMissing)
+{
+    Result result;
+    result.heading = heading(request);
+    result.totals.fill(QStringLiteral("0,00"));
+    const Filter filter = makeFilter(request);
+
+    std::array<bool, TotalCount> shown{};
+
+    RecordScanner scan(ReceiptLayout::layout());
+    scan.open(archive, createIfMissing);
+    while (scan.next()) {
+        if (!dateInPeriod(trimmedRaw(scan.data(), ReceiptLayout::Data), filter))
+            continue;
+        result.lines.append(ReceiptLists::line(scan, ReceiptLists::LineEnding::TotCorrispettivi));
+        result.positions.append(scan.index() + 1);
+        for (int t = 0; t < TotalCount; ++t) {
+            // The field's text without a string of its own: one byte is one
+            // character, and an amount field holds at most 10.
+            const std::string_view raw = trimmedRaw(scan.data(), kTotalFields[t]);
+            std::array<QChar, 256> chars;
+            for (size_t k = 0; k < raw.size(); ++k)
+                chars[k] = QChar(static_cast<unsigned char>(raw[k]));
+            const std::optional<double> amount = parseAmount(QStringView(chars.data(), static_cast<qsizetype>(raw.size())));
+            if (!amount) {
+                // The summary stops here, with the sums shown as they are.
+                result.complete = false;
+                result.stoppedAt = scan.index() + 1;
+                result.badField = kTotalFields[t];
+                for (int k = 0; k < TotalCount; ++k) {
+                    if (shown[k])
+                        result.totals[k] = formatNumber(result.sums[k]);
+                }
+                return result;
+            }
+            result.sums[t] += *amount;
+            shown[t] = true;
+        }
+    }
+    for (int t = 0; t < TotalCount; ++t)
+        result.totals[t] = totalText(result.sums[t]);
+    return result;
+}
+
+QString totalText(double sum)
+{
+    return QStringLiteral("€ ") + padTwoDecimals(formatNumber(roundTo(sum, 4)));
+}
+
+const std::array<QString, TotalCount> &totalCaptions()
+{
+    static const std::array<QString, TotalCount> captions = {
+        QStringLiteral("TOTALE CORRISPETTIVI:"), QStringLiteral("Acconti:"),
+        QStringLiteral("Totale tassa soggiorno:"), QStringLiteral("Totale saldato:")};
+    return captions;
+}
+
+QString printTitle(const QString &headingText)
+{
+    return QStringLiteral("Tipologia riepilogo: ") + FieldCodec::trimmed(headingText).toString();
+}
+
+QStringList printExtraLines(const std::array<QString, TotalCount> &totalLabels)
+{
+    return {
+        QStringLiteral("--------------------------"),
+        QStringLiteral("TOT. CORRISPETTIVI:     ") + FieldCodec::trimmed(totalLabels[Corrispettivi]).toString(),
+        QStringLiteral("Acconti:                ") + FieldCodec::trimmed(totalLabels[Acconti]).toString(),
+        QStringLiteral("Tot. tassa soggiorno:   ") + FieldCodec::trimmed(totalLabels[Tassa]).toString(),
+        QStringLiteral("Totale saldato:         ") + FieldCodec::trimmed(totalLabels[Saldato]).toString(),
+    };
+}
+
+} // namespace PeriodSummary
