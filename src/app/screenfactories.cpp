@@ -1,6 +1,8 @@
 #include "app/screens.h"
 
 #include "access/tfrmcambiapassword.h"
+#include "access/tfrmguida.h"
+#include "access/tfrminfo.h"
 #include "access/tfrmpassword.h"
 #include "app/screenbase.h"
 #include "app/tfrmavvio.h"
@@ -33,4 +35,7 @@ void registerScreenFactories()
     dialog<TfrmPartitaIva>("TfrmPartitaIva");
     dialog<TfrmCarta>("TfrmCarta");
     dialog<TfrmIban>("TfrmIban");
+    dialog<TfrmGuida>("TfrmGuida");
+    dialog<TfrmInfo>("TfrmInfo");
+    dialog<TfrmSplash>("TfrmSplash");
 }

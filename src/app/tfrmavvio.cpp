@@ -1,5 +1,8 @@
 #include "app/tfrmavvio.h"
 
+#include "access/guidetopics.h"
+#include "access/openurl.h"
+#include "access/tfrmguida.h"
 #include "app/maker.h"
 #include "app/modal.h"
 #include "app/picture.h"
@@ -93,9 +96,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     grid->setRowStretch(1, 1);
 
     connect(imgInfo, &Picture::clicked, this, [this] { Screens::instance().openDialog(QStringLiteral("TfrmInfo"), this); });
-    connect(imgGuida, &Picture::clicked, this, [this] { Screens::instance().openDialog(QStringLiteral("TfrmGuida"), this); });
+    connect(imgGuida, &Picture::clicked, this, [this] { TfrmGuida::open(this, GuideTopics::overview()); });
     connect(imgSplash, &Picture::clicked, this, [this] { Screens::instance().openDialog(QStringLiteral("TfrmSplash"), this); });
-    connect(imgSito, &Picture::clicked, this, [] { Modal::instance().openInShell(QUrl(Maker::webSite())); });
+    connect(imgSito, &Picture::clicked, this, [] { TMisc::openWeb(Maker::webSite()); });
     connect(imgEsci, &Picture::clicked, this, [] { Screens::instance().endProgram(); });
 }
 
