@@ -134,7 +134,7 @@ void TstScreenFlow::transitions_data()
     QTest::newRow("customers picture") << "imgClienti" << "TfrmClienti" << "cmdEsci";
     QTest::newRow("customers button") << "btnClienti" << "TfrmClienti" << "window";
     QTest::newRow("price list caption") << "infServizi" << "TfrmServizi" << "cmdEsci";
-    QTest::newRow("receipts button") << "btnRicevute" << "TfrmMenuRicevute" << "cmdEsci";
+    QTest::newRow("receipts button") << "btnRicevute" << "TfrmMenuRicevute" << "imgEsci";
     QTest::newRow("receipts picture") << "imgRicevute" << "TfrmMenuRicevute" << "window";
 }
 
