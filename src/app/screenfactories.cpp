@@ -6,7 +6,9 @@
 #include "access/tfrmpassword.h"
 #include "app/screenbase.h"
 #include "app/tfrmavvio.h"
+#include "receipts/tfrmlogo.h"
 #include "receipts/tfrmmenuricevute.h"
+#include "receipts/tfrmnumerazione.h"
 #include "tables/tfrmcarta.h"
 #include "tables/tfrmcodfisc.h"
 #include "tables/tfrmiban.h"
@@ -31,6 +33,8 @@ void registerScreenFactories()
     work<TfrmAvvio>("TfrmAvvio");
     work<TfrmCambiaPassword>("TfrmCambiaPassword");
     work<TfrmMenuRicevute>("TfrmMenuRicevute");
+    dialog<TfrmNumerazione>("TfrmNumerazione");
+    dialog<TfrmLogo>("TfrmLogo");
     dialog<TfrmCodFisc>("TfrmCodFisc");
     dialog<TfrmPartitaIva>("TfrmPartitaIva");
     dialog<TfrmCarta>("TfrmCarta");
