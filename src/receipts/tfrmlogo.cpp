@@ -83,7 +83,6 @@ TfrmLogo::TfrmLogo(QWidget *parent)
     auto *cancel = new QPushButton(QStringLiteral("Annulla"), this);
     cancel->setObjectName(QStringLiteral("btnAnnulla"));
     for (QPushButton *b : {browse, apply, cancel}) {
-        b->setAutoDefault(false);
         b->setMinimumWidth(120);
     }
 

@@ -71,7 +71,6 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent)
     auto *cancel = new QPushButton(QStringLiteral("Annulla"), this);
     cancel->setObjectName(QStringLiteral("btnAnnulla"));
     for (QPushButton *b : {m_apply, cancel}) {
-        b->setAutoDefault(false);
         b->setMinimumWidth(120);
     }
     auto *buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "text/fieldbehaviour.h"
 
 #include "text/amounts.h"
+#include "text/texthelpers.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -78,6 +79,29 @@ void FieldBehaviour::setHighlight(QWidget *frame)
         frame->setVisible(m_field->hasFocus());
 }
 
+void FieldBehaviour::setUpperCaseOnKeyRelease(bool on)
+{
+    m_upper = on;
+}
+
+void FieldBehaviour::upperCase()
+{
+    auto *edit = qobject_cast<QLineEdit *>(m_field);
+    if (!edit)
+        return;
+    const QString text = edit->text();
+    const QString tidied = Text::upperAZ(Text::trim(text));
+    if (tidied == text)
+        return;
+    // Keep the cursor where it was, less the blanks trimmed before it.
+    qsizetype leading = 0;
+    while (leading < text.size() && text.at(leading).unicode() <= 32)
+        ++leading;
+    const int cursor = int(qBound<qsizetype>(0, edit->cursorPosition() - leading, tidied.size()));
+    edit->setText(tidied);
+    edit->setCursorPosition(cursor);
+}
+
 bool FieldBehaviour::passes(Filter filter, const QKeyEvent *event)
 {
     if (filter == Filter::None)
@@ -134,6 +158,10 @@ bool FieldBehaviour::eventFilter(QObject *watched, QEvent *event)
             return true;
         return false;
     }
+    case QEvent::KeyRelease:
+        if (m_upper)
+            upperCase();
+        return false;
     case QEvent::ShortcutOverride:
         // Keep window shortcuts from taking keys the filter swallows.
         if (m_filter != Filter::None) {

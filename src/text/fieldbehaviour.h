@@ -15,7 +15,8 @@ class QWidget;
 //    those characters and Backspace, Delete, Left and Right, and swallows
 //    every other key, Tab, Home, End and the up and down arrows included;
 //  - leaving the field puts it in its normal form (amount or whole number);
-//  - a highlight frame is shown while the field has the focus.
+//  - a highlight frame is shown while the field has the focus;
+//  - optionally, the text is trimmed and upper-cased after every key.
 //
 //     FieldBehaviour::amount(txtPrezzo01, txtDesc02, QString());
 //     FieldBehaviour::wholeNumber(txtGiorni, txtDitta, "0");
@@ -48,6 +49,11 @@ public:
     void setWholeNormalisation(const QString &emptyGives, const QString &invalidGives);
     // A frame shown while the field has the focus and hidden when it leaves.
     void setHighlight(QWidget *frame);
+    // After every key released in the field, its text becomes its trimmed
+    // form with the letters a to z in upper case (codes, provinces).
+    void setUpperCaseOnKeyRelease(bool on);
+    // Trims and upper-cases the text now, as a key release does.
+    void upperCase();
 
     // Whether a key passes a filter (Enter is handled apart).
     static bool passes(Filter filter, const QKeyEvent *event);
@@ -75,6 +81,7 @@ private:
     QPointer<QWidget> m_highlight;
     Filter m_filter = Filter::None;
     Normal m_normal = Normal::None;
+    bool m_upper = false;
     QString m_emptyGives;
     QString m_invalidGives;
 };

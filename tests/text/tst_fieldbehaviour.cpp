@@ -151,6 +151,16 @@ private slots:
         QCOMPARE(FieldBehaviour::of(m_amount), FieldBehaviour::of(m_amount)); // attached once
     }
 
+    void upperCaseOnKeyRelease()
+    {
+        FieldBehaviour::of(m_text)->setUpperCaseOnKeyRelease(true);
+        m_text->setFocus();
+        m_text->setText(QStringLiteral(" rm"));
+        press(m_text, Qt::Key_unknown, QStringLiteral("ù"));
+        QCOMPARE(m_text->text(), QStringLiteral("RMù"));
+        QCOMPARE(m_text->cursorPosition(), 3);
+    }
+
     void highlightFollowsFocus()
     {
         QVERIFY(m_frame->isVisible());
