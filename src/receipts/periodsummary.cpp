@@ -5,95 +5,16 @@
 #include "storage/fieldcodec.h"
 #include "storage/receiptlayout.h"
 #include "storage/recordscanner.h"
+#include "text/amounts.h"
 
 #include <QByteArray>
 
-#include <charconv>
-#include <cmath>
-#include <string>
 #include <optional>
 #include <string_view>
 
 namespace PeriodSummary {
 
 namespace {
-
-// --- amount texts (decimal comma) -------------------------------------------
-
-std::optional<double> parseAmount(QStringView text)
-{
-    const QStringView t = FieldCodec::trimmed(text);
-    if (t.isEmpty())
-        return std::nullopt;
-    std::string c;
-    c.reserve(static_cast<size_t>(t.size()) + 2);
-    qsizetype i = 0;
-    auto digit = [&t](qsizetype k) { return k < t.size() && t.at(k) >= u'0' && t.at(k) <= u'9'; };
-    if (t.at(i) == u'+' || t.at(i) == u'-') {
-        if (t.at(i) == u'-')
-            c.push_back('-');
-        ++i;
-    }
-    bool mantissa = false;
-    bool digits = false;
-    while (digit(i)) {
-        c.push_back(static_cast<char>(t.at(i++).unicode()));
-        mantissa = digits = true;
-    }
-    if (i < t.size() && t.at(i) == u',') {
-        c.push_back('.');
-        ++i;
-        mantissa = true;
-        while (digit(i)) {
-            c.push_back(static_cast<char>(t.at(i++).unicode()));
-            digits = true;
-        }
-    }
-    if (!mantissa)
-        return std::nullopt;
-    if (!digits)
-        c.push_back('0');
-    if (i < t.size() && (t.at(i) == u'e' || t.at(i) == u'E')) {
-        c.push_back('e');
-        ++i;
-        if (i < t.size() && (t.at(i) == u'+' || t.at(i) == u'-'))
-            c.push_back(static_cast<char>(t.at(i++).unicode()));
-        if (!digit(i))
-            return std::nullopt;
-        while (digit(i))
-            c.push_back(static_cast<char>(t.at(i++).unicode()));
-    }
-    if (i != t.size())
-        return std::nullopt;
-    double v = 0;
-    const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), v);
-    if (ec != std::errc() || end != c.data() + c.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
-QString formatNumber(double v)
-{
-    QString s = QString::number(v, 'g', 15);
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
-}
-
-double roundTo(double v, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::floor(static_cast<long double>(v) * scale + 0.5L) / scale;
-}
-
-QString padTwoDecimals(QString text)
-{
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    if (comma < 0)
-        text.append(QStringLiteral(",00"));
-    else if (text.size() - comma - 1 == 1)
-        text.append(QLatin1Char('0'));
-    return text;
-}
 
 // --- periods ----------------------------------------------------------------
 
@@ -250,7 +171,7 @@ Result build(const QString &archive, const Request &request, bool createIfMissin
             std::array<QChar, 256> chars;
             for (size_t k = 0; k < raw.size(); ++k)
                 chars[k] = QChar(static_cast<unsigned char>(raw[k]));
-            const std::optional<double> amount = parseAmount(QStringView(chars.data(), static_cast<qsizetype>(raw.size())));
+            const std::optional<double> amount = Amounts::parse(QStringView(chars.data(), static_cast<qsizetype>(raw.size())));
             if (!amount) {
                 // The summary stops here, with the sums shown as they are.
                 result.complete = false;
@@ -258,7 +179,7 @@ Result build(const QString &archive, const Request &request, bool createIfMissin
                 result.badField = kTotalFields[t];
                 for (int k = 0; k < TotalCount; ++k) {
                     if (shown[k])
-                        result.totals[k] = formatNumber(result.sums[k]);
+                        result.totals[k] = Amounts::format(result.sums[k]);
                 }
                 return result;
             }
@@ -273,7 +194,7 @@ Result build(const QString &archive, const Request &request, bool createIfMissin
 
 QString totalText(double sum)
 {
-    return QStringLiteral("€ ") + padTwoDecimals(formatNumber(roundTo(sum, 4)));
+    return QStringLiteral("€ ") + Amounts::padTwoDecimals(Amounts::format(Amounts::round(sum, 4)));
 }
 
 const std::array<QString, TotalCount> &totalCaptions()
