@@ -9,6 +9,7 @@
 #include "receipts/tfrmlogo.h"
 #include "receipts/tfrmmenuricevute.h"
 #include "receipts/tfrmnumerazione.h"
+#include "receipts/tfrmricevute.h"
 #include "tables/tfrmcarta.h"
 #include "tables/tfrmcodfisc.h"
 #include "tables/tfrmiban.h"
@@ -35,6 +36,7 @@ void registerScreenFactories()
     work<TfrmMenuRicevute>("TfrmMenuRicevute");
     dialog<TfrmNumerazione>("TfrmNumerazione");
     dialog<TfrmLogo>("TfrmLogo");
+    work<TfrmRicevute>("TfrmRicevute");
     dialog<TfrmCodFisc>("TfrmCodFisc");
     dialog<TfrmPartitaIva>("TfrmPartitaIva");
     dialog<TfrmCarta>("TfrmCarta");
