@@ -264,14 +264,16 @@ QWidget *Builder::issuer()
 
     auto *place = new QHBoxLayout;
     place->setSpacing(4);
-    place->addWidget(boxed(edit(QStringLiteral("txtCapDitta"), Qt::AlignHCenter), pan), 2);
-    place->addWidget(caption(pan, QStringLiteral("titCittaDitta"), QStringLiteral("Città:")));
-    place->addWidget(boxed(edit(QStringLiteral("txtCittaDitta")), pan), 5);
+    QLineEdit *capDitta = edit(QStringLiteral("txtCapDitta"), Qt::AlignHCenter);
+    capDitta->setFixedWidth(90);
+    place->addWidget(boxed(capDitta, pan));
+    place->addStretch();
     place->addWidget(caption(pan, QStringLiteral("titProvDitta"), QStringLiteral("Prov.")));
     place->addWidget(boxed(province(QStringLiteral("txtProvDitta")), pan));
     grid->addWidget(caption(pan, QStringLiteral("titCapDitta"), QStringLiteral("CAP:")), row, 0);
     grid->addLayout(place, row, 1, 1, 2);
     ++row;
+    line("txtCittaDitta", "Città:");
 
     line("txtIvaDitta", "Partita IVA:", small(pan, QStringLiteral("btnIvaDitta"), QStringLiteral("✓"), kBlue, QStringLiteral("Controlla il numero di partita IVA.")));
     line("txtCodFiscDitta", "Codice fiscale:", small(pan, QStringLiteral("btnCodFiscDitta"), QStringLiteral("✓"), kBlue, QStringLiteral("Controlla il codice fiscale.")));
@@ -311,7 +313,9 @@ QWidget *Builder::customer()
     address->addWidget(caption(pan, QStringLiteral("titViaCliente"), QStringLiteral("Via e numero civico:")));
     address->addWidget(boxed(edit(QStringLiteral("txtViaCliente")), pan), 6);
     address->addWidget(caption(pan, QStringLiteral("titCapCliente"), QStringLiteral("CAP:")));
-    address->addWidget(boxed(edit(QStringLiteral("txtCapCliente"), Qt::AlignHCenter), pan), 2);
+    QLineEdit *capCliente = edit(QStringLiteral("txtCapCliente"), Qt::AlignHCenter);
+    capCliente->setMinimumWidth(64);
+    address->addWidget(boxed(capCliente, pan), 2);
     address->addWidget(caption(pan, QStringLiteral("titCittaCliente"), QStringLiteral("Città:")));
     address->addWidget(boxed(edit(QStringLiteral("txtCittaCliente")), pan), 5);
     address->addWidget(caption(pan, QStringLiteral("titProvCliente"), QStringLiteral("Prov.")));
@@ -497,8 +501,8 @@ void build(QWidget *screen)
 
     auto *body = new QHBoxLayout;
     body->setSpacing(8);
-    body->addLayout(left, 32);
-    body->addLayout(right, 68);
+    body->addLayout(left, 34);
+    body->addLayout(right, 66);
 
     auto *layout = new QVBoxLayout(screen);
     layout->setContentsMargins(8, 6, 8, 4);
