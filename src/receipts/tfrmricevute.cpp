@@ -35,8 +35,9 @@ QString lineSuffix(int line)
     return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
 }
 
-// The fields the user types into that upper-case themselves on every key.
-const char *const kUpperCased[] = {"txtCodFiscDitta", "txtCodFiscCliente", "txtProvDitta", "txtProvCliente"};
+// The province lists upper-case their text on every key, as the tax-code
+// fields do through their field behaviour.
+const char *const kUpperCased[] = {"txtProvDitta", "txtProvCliente"};
 
 } // namespace
 
@@ -134,6 +135,8 @@ void TfrmRicevute::connectCommands()
         connect(FieldBehaviour::of(m_map->control(input)), &FieldBehaviour::keyPressed, this, [this, input] { blankTotals(input); });
 
     // Upper case while typing; leaving the customer's province does it again.
+    for (int field : {int(CodFiscDitta), int(CodFiscCliente)})
+        FieldBehaviour::of(m_map->control(field))->setUpperCaseOnKeyRelease(true);
     for (const char *name : kUpperCased)
         findChild<QWidget *>(QString::fromLatin1(name))->installEventFilter(this);
     connect(FieldBehaviour::of(m_map->control(ProvCliente)), &FieldBehaviour::left, this, [this] {
