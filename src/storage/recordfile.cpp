@@ -62,20 +62,35 @@ RecordFile::~RecordFile()
     close();
 }
 
+namespace {
+
+// Opens a path as a regular file; -1 when it cannot be opened or is no
+// regular file (a folder standing where the file should be).
+int openRegularFile(const QByteArray &name, int flags)
+{
+    const int fd = ::open(name.constData(), flags | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
 void RecordFile::openOrCreate(const QString &path)
 {
     close();
     const QByteArray name = QFile::encodeName(path);
-    int fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    int fd = openRegularFile(name, O_RDWR);
+    if (fd < 0 && errno == ENOENT)
+        fd = openRegularFile(name, O_RDWR | O_CREAT);
     if (fd < 0)
         throw StorageError(systemError(QStringLiteral("cannot open"), path));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw StorageError(QStringLiteral("not a regular file: ") + path);
-    }
     m_fd = fd;
     m_index = 0;
     m_path = path;
@@ -84,14 +99,9 @@ void RecordFile::openOrCreate(const QString &path)
 void RecordFile::openForReading(const QString &path)
 {
     close();
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY);
     if (fd < 0)
         throw StorageError(systemError(QStringLiteral("cannot open"), path));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw StorageError(QStringLiteral("not a regular file: ") + path);
-    }
     m_fd = fd;
     m_index = 0;
     m_path = path;

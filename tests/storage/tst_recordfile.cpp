@@ -1,4 +1,5 @@
 #include "storage/receiptlayout.h"
+#include "support/filebytes.h"
 #include "storage/recordfile.h"
 #include "storage/recordscanner.h"
 
@@ -16,19 +17,6 @@ QByteArray receipt(const QString &number, const QString &customer = QStringLiter
     r.setText(ReceiptLayout::NumRic, number);
     r.setText(ReceiptLayout::Cliente, customer);
     return r.bytes();
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 } // namespace
@@ -97,7 +85,7 @@ void TstRecordFile::updateInPlaceTouchesOnlyThatRecord()
     for (int i = 1; i <= 3; ++i)
         file.append(receipt(QString::number(i)));
     file.close();
-    const QByteArray before = readAll(m_path);
+    const QByteArray before = readFileBytes(m_path);
 
     file.openOrCreate(m_path);
     file.seek(1);
@@ -105,7 +93,7 @@ void TstRecordFile::updateInPlaceTouchesOnlyThatRecord()
     QCOMPARE(file.currentIndex(), 2);
     file.close();
 
-    const QByteArray after = readAll(m_path);
+    const QByteArray after = readFileBytes(m_path);
     QCOMPARE(after.size(), before.size());
     QCOMPARE(after.left(2982), before.left(2982));
     QCOMPARE(after.mid(2 * 2982), before.mid(2 * 2982));
@@ -114,23 +102,23 @@ void TstRecordFile::updateInPlaceTouchesOnlyThatRecord()
 
 void TstRecordFile::partialTrailingRecordIsOverwrittenByTheNextAppend()
 {
-    writeAll(m_path, receipt(QStringLiteral("1")) + QByteArray(1000, 'x'));
+    QVERIFY(writeFileBytes(m_path, receipt(QStringLiteral("1")) + QByteArray(1000, 'x')));
     RecordFile file(ReceiptLayout::RecordSize);
     file.openOrCreate(m_path);
     QCOMPARE(file.count(), 1);
     QVERIFY(file.hasPartialRecord());
     QCOMPARE(file.append(receipt(QStringLiteral("2"))), 1);
     file.close();
-    QCOMPARE(readAll(m_path), receipt(QStringLiteral("1")) + receipt(QStringLiteral("2")));
+    QCOMPARE(readFileBytes(m_path), receipt(QStringLiteral("1")) + receipt(QStringLiteral("2")));
 }
 
 void TstRecordFile::existingFileIsNeverEmptied()
 {
-    writeAll(m_path, receipt(QStringLiteral("1")));
+    QVERIFY(writeFileBytes(m_path, receipt(QStringLiteral("1"))));
     RecordFile file(ReceiptLayout::RecordSize);
     file.openOrCreate(m_path);
     file.close();
-    QCOMPARE(readAll(m_path), receipt(QStringLiteral("1")));
+    QCOMPARE(readFileBytes(m_path), receipt(QStringLiteral("1")));
 }
 
 void TstRecordFile::failures_data()
@@ -179,7 +167,7 @@ void TstRecordFile::scannerReadsEveryWholeRecordAcrossBlocks()
     QByteArray bytes;
     for (int i = 1; i <= 10; ++i)
         bytes += receipt(QString::number(i), i % 2 ? QStringLiteral("Rossi") : QStringLiteral("Verdi"));
-    writeAll(m_path, bytes + QByteArray(7, 'x'));
+    QVERIFY(writeFileBytes(m_path, bytes + QByteArray(7, 'x')));
 
     RecordScanner scan(ReceiptLayout::layout(), 3); // blocks of three records
     scan.open(m_path, false);
@@ -201,7 +189,7 @@ void TstRecordFile::scannerOnDamagedLengthBytes()
 {
     // Every length byte at its largest value: each field reads as its whole
     // capacity and nothing reads outside the record.
-    writeAll(m_path, QByteArray(2982, '\xFF'));
+    QVERIFY(writeFileBytes(m_path, QByteArray(2982, '\xFF')));
     RecordScanner scan(ReceiptLayout::layout());
     scan.open(m_path);
     QVERIFY(scan.next());

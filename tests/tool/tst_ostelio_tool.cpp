@@ -1,4 +1,5 @@
 #include "storage/receiptlayout.h"
+#include "support/filebytes.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -27,19 +28,6 @@ Result tool(const QStringList &arguments, const QByteArray &input = QByteArray()
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
             process.readAllStandardError()};
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 } // namespace
@@ -75,7 +63,7 @@ void TstOstelioTool::appendStoresAsAScreenDoes()
     first.setText(ReceiptLayout::Note, QString(250, QLatin1Char('n')));
     Record second(ReceiptLayout::layout());
     second.setText(ReceiptLayout::Cliente, QString::fromUtf8("Zoë ?"));
-    const QByteArray bytes = readAll(path);
+    const QByteArray bytes = readFileBytes(path);
     QCOMPARE(bytes.size(), 2 * 2982);
     QCOMPARE(bytes.left(2982), first.bytes());
     QCOMPARE(bytes.mid(2982), second.bytes());
@@ -88,7 +76,7 @@ void TstOstelioTool::dumpPrintsOneObjectPerRecordInLayoutOrder()
     Record r(ReceiptLayout::layout());
     r.setText(ReceiptLayout::NumRic, u"5");
     r.setText(ReceiptLayout::Note, QString::fromUtf8("riga \"uno\"\\ è"));
-    writeAll(path, r.bytes() + r.bytes());
+    QVERIFY(writeFileBytes(path, r.bytes() + r.bytes()));
 
     const Result result = tool({QStringLiteral("dump"), path});
     QCOMPARE(result.exitCode, 0);
@@ -104,7 +92,7 @@ void TstOstelioTool::dumpPrintsOneObjectPerRecordInLayoutOrder()
     // What dump prints, append takes back: the same bytes.
     const QString copy = m_dir.filePath(QStringLiteral("copy.ric"));
     QCOMPARE(tool({QStringLiteral("append"), copy}, result.out).exitCode, 0);
-    QCOMPARE(readAll(copy), readAll(path));
+    QCOMPARE(readFileBytes(copy), readFileBytes(path));
 }
 
 void TstOstelioTool::badInputWritesNothing_data()
@@ -141,7 +129,7 @@ void TstOstelioTool::checkReportsDamage()
     const QString path = m_dir.filePath(QStringLiteral("2022.ric"));
     Record r(ReceiptLayout::layout());
     r.setText(ReceiptLayout::NumRic, u"1");
-    writeAll(path, r.bytes());
+    QVERIFY(writeFileBytes(path, r.bytes()));
     Result result = tool({QStringLiteral("check"), path});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("records: 1\nok\n"));
@@ -149,7 +137,7 @@ void TstOstelioTool::checkReportsDamage()
     QByteArray damaged = r.bytes() + r.bytes();
     damaged[2982 + 659] = char(251); // Note, capacity 250
     damaged[2982 + 2979] = char(3); // Saldata, capacity 2
-    writeAll(path, damaged + QByteArray(100, 'x'));
+    QVERIFY(writeFileBytes(path, damaged + QByteArray(100, 'x')));
     result = tool({QStringLiteral("check"), path});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, QByteArray("records: 2\n"
@@ -167,7 +155,7 @@ void TstOstelioTool::randomBytesNeverCrash()
         QByteArray bytes(static_cast<int>(random.bounded(3 * 2982)), Qt::Uninitialized);
         for (char &b : bytes)
             b = static_cast<char>(random.bounded(256));
-        writeAll(path, bytes);
+        QVERIFY(writeFileBytes(path, bytes));
         const Result dump = tool({QStringLiteral("dump"), path});
         QCOMPARE(dump.exitCode, 0);
         QCOMPARE(dump.out.count('\n'), bytes.size() / 2982);
@@ -177,7 +165,7 @@ void TstOstelioTool::randomBytesNeverCrash()
         }
         const Result check = tool({QStringLiteral("check"), path});
         QVERIFY(check.exitCode == 0 || check.exitCode == 1);
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(readFileBytes(path), bytes);
     }
 }
 
