@@ -10,6 +10,9 @@
 #include "receipts/tfrmmenuricevute.h"
 #include "receipts/tfrmnumerazione.h"
 #include "receipts/tfrmricevute.h"
+#include "receipts/tfrmriepiloghi.h"
+#include "receipts/tfrmsospese.h"
+#include "receipts/tfrmtrovaricevute.h"
 #include "tables/tfrmcarta.h"
 #include "tables/tfrmcodfisc.h"
 #include "tables/tfrmiban.h"
@@ -37,6 +40,11 @@ void registerScreenFactories()
     dialog<TfrmNumerazione>("TfrmNumerazione");
     dialog<TfrmLogo>("TfrmLogo");
     work<TfrmRicevute>("TfrmRicevute");
+    dialog<TfrmTrovaRicevute>("TfrmTrovaRicevute");
+    dialog<TfrmSospese>("TfrmSospese");
+    dialog<TfrmRiepMensile>("TfrmRiepMensile");
+    dialog<TfrmRiepTrimestrale>("TfrmRiepTrimestrale");
+    dialog<TfrmRiepAnnuale>("TfrmRiepAnnuale");
     dialog<TfrmCodFisc>("TfrmCodFisc");
     dialog<TfrmPartitaIva>("TfrmPartitaIva");
     dialog<TfrmCarta>("TfrmCarta");

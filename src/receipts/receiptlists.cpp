@@ -254,16 +254,4 @@ QString searchCountLine(qsizetype lines)
     return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(lines);
 }
 
-void refind(const QString &archive, const QString &chosenLine, LineEnding ending,
-            const std::function<void(const Record &, qint64 position)> &found)
-{
-    const QStringView chosen = FieldCodec::trimmed(chosenLine);
-    RecordScanner scan(ReceiptLayout::layout());
-    scan.open(archive, true);
-    while (scan.next()) {
-        if (FieldCodec::trimmed(line(scan, ending)) == chosen)
-            found(scan.record(), scan.index() + 1);
-    }
-}
-
 } // namespace ReceiptLists

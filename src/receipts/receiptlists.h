@@ -9,7 +9,6 @@
 #include <QStringView>
 
 #include <array>
-#include <functional>
 
 class Record;
 class RecordScanner;
@@ -95,11 +94,5 @@ Listing unpaid(const QString &archive, bool createIfMissing = true);
 
 // The count line under the search results.
 QString searchCountLine(qsizetype lines);
-
-// Reads an archive from the first record and calls 'found' for every receipt
-// whose list line, trimmed, equals the chosen line, trimmed, with its
-// 1-based position; the caller keeps the last one. Throws StorageError.
-void refind(const QString &archive, const QString &chosenLine, LineEnding ending,
-            const std::function<void(const Record &, qint64 position)> &found);
 
 } // namespace ReceiptLists

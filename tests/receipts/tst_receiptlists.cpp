@@ -37,7 +37,6 @@ private slots:
     void unpaid();
     void unpaidOnAMissingArchiveCreatesItEmpty();
 
-    void refindLoadsTheLaterOfTwoEqualLines();
 };
 
 void TestReceiptLists::initTestCase()
@@ -213,29 +212,6 @@ void TestReceiptLists::unpaidOnAMissingArchiveCreatesItEmpty()
     QVERIFY(listing.lines.isEmpty());
     QVERIFY(QFileInfo::exists(path));
     QCOMPARE(QFileInfo(path).size(), 0);
-}
-
-void TestReceiptLists::refindLoadsTheLaterOfTwoEqualLines()
-{
-    const QString path = m_dir.filePath(QStringLiteral("twins.ric"));
-    appendReceipts(path, {
-                             receipt({{"NumRic", "1"}, {"Cliente", "Rossi"}, {"Note", "first"}}),
-                             receipt({{"NumRic", "2"}, {"Cliente", "Rossi"}}),
-                             receipt({{"NumRic", "1"}, {"Cliente", "Rossi"}, {"Note", "second"}}),
-                         });
-    const QString chosen = ReceiptLists::search(path, SearchCriteria()).lines.at(0);
-    qint64 last = 0;
-    QString note;
-    int calls = 0;
-    ReceiptLists::refind(path, QStringLiteral("  ") + chosen + QStringLiteral("  "), LineEnding::Totale,
-                         [&](const Record &r, qint64 position) {
-                             ++calls;
-                             last = position;
-                             note = r.text(ReceiptLayout::Note);
-                         });
-    QCOMPARE(calls, 2);
-    QCOMPARE(last, 3);
-    QCOMPARE(note, QStringLiteral("second"));
 }
 
 QTEST_GUILESS_MAIN(TestReceiptLists)
