@@ -7,6 +7,7 @@
 #include "app/screenbase.h"
 #include "app/tfrmavvio.h"
 #include "receipts/tfrmlogo.h"
+#include "receipts/tfrmexpricevute.h"
 #include "receipts/tfrmmenuricevute.h"
 #include "receipts/tfrmnumerazione.h"
 #include "receipts/tfrmricevute.h"
@@ -52,4 +53,5 @@ void registerScreenFactories()
     dialog<TfrmGuida>("TfrmGuida");
     dialog<TfrmInfo>("TfrmInfo");
     dialog<TfrmSplash>("TfrmSplash");
+    dialog<TfrmExpRicevute>("TfrmExpRicevute");
 }

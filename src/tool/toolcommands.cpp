@@ -1,6 +1,8 @@
 #include "tool/toolcommands.h"
 
+#include "output/spreadsheetexport.h"
 #include "receipts/periodsummary.h"
+#include "receipts/receiptexport.h"
 #include "receipts/receiptlists.h"
 #include "storage/layouts.h"
 #include "storage/receiptlayout.h"
@@ -8,6 +10,7 @@
 #include "storage/recordscanner.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,7 +30,10 @@ const char kUsage[] =
     "                                   CittaCliente, IvaCliente, CodFiscCliente, Arrivo, Partenza, Camera, Note\n"
     "       ostelio-tool summary FILE YEAR (--month N | --quarter N | --annual)\n"
     "                                   the summary of the receipts issued in a month (1-12), a quarter (1-4)\n"
-    "                                   or the year, with its four totals\n";
+    "                                   or the year, with its four totals\n"
+    "       ostelio-tool export FILE [-o OUT]\n"
+    "                                   write the spreadsheet export of a receipt archive, as the export screen\n"
+    "                                   does (default OUT: Archivio_Ricevute.xls in the folder of FILE)\n";
 
 void say(std::FILE *stream, const QString &line)
 {
@@ -246,6 +252,19 @@ int summary(const QStringList &arguments, std::FILE *out, std::FILE *err)
     return 0;
 }
 
+int exportArchive(const QString &file, QString target, std::FILE *err)
+{
+    if (!isReceiptArchive(file, err))
+        return 2;
+    if (target.isEmpty())
+        target = QFileInfo(file).absoluteDir().filePath(ReceiptExport::fileName());
+    QList<QStringList> rows;
+    ReceiptExport::readArchive(file, rows, false);
+    if (Spreadsheet::writeFile(target, ReceiptExport::sheet(rows)) != Spreadsheet::WriteResult::Written)
+        return fail(err, QStringLiteral("%1: cannot write the export file").arg(target));
+    return 0;
+}
+
 } // namespace
 
 namespace ToolCommands {
@@ -253,6 +272,13 @@ namespace ToolCommands {
 int run(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
     const QString verb = arguments.value(0);
+    if (verb == u"export" && arguments.size() == 4 && arguments.at(2) == u"-o") {
+        try {
+            return exportArchive(arguments.at(1), arguments.at(3), err);
+        } catch (const StorageError &error) {
+            return fail(err, error.detail());
+        }
+    }
     const bool listing = verb == u"search" || verb == u"summary";
     if ((!listing && arguments.size() != 2) || (verb == u"search" && arguments.size() < 2)
         || (verb == u"summary" && (arguments.size() < 4 || arguments.size() > 5))) {
@@ -265,6 +291,8 @@ int run(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *
             return search(file, arguments.mid(2), out, err);
         if (verb == u"summary")
             return summary(arguments.mid(1), out, err);
+        if (verb == u"export")
+            return exportArchive(file, QString(), err);
         if (verb == u"dump")
             return dump(file, out, err);
         if (verb == u"append")
