@@ -14,6 +14,7 @@
 #include "receipts/tfrmriepiloghi.h"
 #include "receipts/tfrmsospese.h"
 #include "receipts/tfrmtrovaricevute.h"
+#include "receipts/tfrmstamparicevuta.h"
 #include "tables/tfrmcarta.h"
 #include "tables/tfrmcodfisc.h"
 #include "tables/tfrmiban.h"
@@ -46,6 +47,9 @@ void registerScreenFactories()
     dialog<TfrmRiepMensile>("TfrmRiepMensile");
     dialog<TfrmRiepTrimestrale>("TfrmRiepTrimestrale");
     dialog<TfrmRiepAnnuale>("TfrmRiepAnnuale");
+    dialog<TfrmStampaRicevuta>("TfrmStampaRicevuta");
+    dialog<TfrmAnteprimaRicevuta>("TfrmAnteprimaRicevuta");
+    dialog<TfrmPDF_Ricevuta>("TfrmPDF_Ricevuta");
     dialog<TfrmCodFisc>("TfrmCodFisc");
     dialog<TfrmPartitaIva>("TfrmPartitaIva");
     dialog<TfrmCarta>("TfrmCarta");

@@ -288,11 +288,16 @@ QImage defaultLogo()
     return image;
 }
 
-QImage logo()
+QImage logoFrom(const QString &bitmapFile)
 {
-    QImageReader reader(ProgramFolder::file(QStringLiteral("Logo.bmp")), "bmp");
+    QImageReader reader(bitmapFile, "bmp");
     const QImage image = reader.read();
     return image.isNull() ? defaultLogo() : image;
+}
+
+QImage logo()
+{
+    return logoFrom(ProgramFolder::file(QStringLiteral("Logo.bmp")));
 }
 
 } // namespace ReceiptReport

@@ -46,5 +46,7 @@ void writePdf(const Values &values, const QImage &logo, const QString &path);
 // cannot be read as a bitmap.
 QImage logo();
 QImage defaultLogo();
+// The logo of a given bitmap file, or the default logo.
+QImage logoFrom(const QString &bitmapFile);
 
 } // namespace ReceiptReport

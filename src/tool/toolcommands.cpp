@@ -4,6 +4,7 @@
 #include "receipts/periodsummary.h"
 #include "receipts/receiptexport.h"
 #include "receipts/receiptlists.h"
+#include "receipts/receiptreport.h"
 #include "storage/layouts.h"
 #include "storage/receiptlayout.h"
 #include "storage/recordfile.h"
@@ -12,6 +13,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -33,7 +35,12 @@ const char kUsage[] =
     "                                   or the year, with its four totals\n"
     "       ostelio-tool export FILE [-o OUT]\n"
     "                                   write the spreadsheet export of a receipt archive, as the export screen\n"
-    "                                   does (default OUT: Archivio_Ricevute.xls in the folder of FILE)\n";
+    "                                   does (default OUT: Archivio_Ricevute.xls in the folder of FILE)\n"
+    "       ostelio-tool pdf FILE POSITION [-o OUT]\n"
+    "                                   write the receipt at POSITION (1 = first) of a receipt archive as the\n"
+    "                                   receipt PDF of the program, to OUT (default: Ricevuta.pdf in the\n"
+    "                                   current folder); the logo is Logo.bmp next to the archive, or the\n"
+    "                                   default logo\n";
 
 void say(std::FILE *stream, const QString &line)
 {
@@ -265,6 +272,45 @@ int exportArchive(const QString &file, QString target, std::FILE *err)
     return 0;
 }
 
+int receiptPdf(const QStringList &arguments, std::FILE *out, std::FILE *err)
+{
+    // FILE POSITION [-o OUT]
+    if (arguments.size() != 2 && !(arguments.size() == 4 && arguments.at(2) == u"-o")) {
+        std::fputs(kUsage, err);
+        return 2;
+    }
+    const QString &file = arguments.at(0);
+    if (!isReceiptArchive(file, err))
+        return 2;
+    bool ok = false;
+    const qint64 position = arguments.at(1).toLongLong(&ok);
+    if (!ok || position < 1)
+        return fail(err, QStringLiteral("%1: the position is a whole number from 1").arg(arguments.at(1)));
+    const QString target = arguments.size() == 4 ? arguments.at(3) : QStringLiteral("Ricevuta.pdf");
+    if (target.isEmpty())
+        return fail(err, QStringLiteral("-o needs a file name"));
+
+    RecordFile archive(ReceiptLayout::RecordSize);
+    archive.openForReading(file);
+    const qint64 count = archive.count();
+    if (position > count) {
+        archive.close();
+        return fail(err, QStringLiteral("%1 holds %2 receipts: there is no position %3").arg(file).arg(count).arg(position));
+    }
+    archive.seek(position - 1);
+    const Record record(ReceiptLayout::layout(), archive.read());
+    archive.close();
+
+    const QImage logo = ReceiptReport::logoFrom(QFileInfo(file).absoluteDir().filePath(QStringLiteral("Logo.bmp")));
+    try {
+        ReceiptReport::writePdf(ReceiptReport::valuesOf(record), logo, target);
+    } catch (const ReportError &error) {
+        return fail(err, error.message());
+    }
+    say(out, target);
+    return 0;
+}
+
 } // namespace
 
 namespace ToolCommands {
@@ -279,9 +325,10 @@ int run(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *
             return fail(err, error.detail());
         }
     }
-    const bool listing = verb == u"search" || verb == u"summary";
+    const bool listing = verb == u"search" || verb == u"summary" || verb == u"pdf";
     if ((!listing && arguments.size() != 2) || (verb == u"search" && arguments.size() < 2)
-        || (verb == u"summary" && (arguments.size() < 4 || arguments.size() > 5))) {
+        || (verb == u"summary" && (arguments.size() < 4 || arguments.size() > 5))
+        || (verb == u"pdf" && arguments.size() < 3)) {
         std::fputs(kUsage, err);
         return 2;
     }
@@ -293,6 +340,8 @@ int run(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *
             return summary(arguments.mid(1), out, err);
         if (verb == u"export")
             return exportArchive(file, QString(), err);
+        if (verb == u"pdf")
+            return receiptPdf(arguments.mid(1), out, err);
         if (verb == u"dump")
             return dump(file, out, err);
         if (verb == u"append")
