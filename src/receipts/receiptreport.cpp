@@ -1,12 +1,7 @@
 #include "receipts/receiptreport.h"
 
-#include "app/programfolder.h"
+#include "receipts/logo.h"
 #include "storage/receiptlayout.h"
-
-#include <QFile>
-#include <QImageReader>
-#include <QPainter>
-#include <QPainterPath>
 
 namespace ReceiptReport {
 
@@ -272,32 +267,18 @@ void writePdf(const Values &values, const QImage &logo, const QString &path)
 
 QImage defaultLogo()
 {
-    // A blue euro sign on white, 297 x 184.
-    QImage image(297, 184, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont font(reportFontFamily(QStringLiteral("Arial")));
-    font.setPixelSize(150);
-    font.setBold(true);
-    QPainterPath path;
-    path.addText(0, 0, font, QStringLiteral("€"));
-    const QRectF bounds = path.boundingRect();
-    path.translate(image.width() / 2.0 - bounds.center().x(), image.height() / 2.0 - bounds.center().y());
-    painter.fillPath(path, QColor(0x15, 0x65, 0xC0));
-    return image;
+    return Logo::defaultLogo();
 }
 
-QImage logoFrom(const QString &bitmapFile)
+QImage logoFrom(const QString &pictureFile)
 {
-    QImageReader reader(bitmapFile, "bmp");
-    const QImage image = reader.read();
-    return image.isNull() ? defaultLogo() : image;
+    const QImage image = Logo::loadPicture(pictureFile);
+    return image.isNull() ? Logo::defaultLogo() : image;
 }
 
 QImage logo()
 {
-    return logoFrom(ProgramFolder::file(QStringLiteral("Logo.bmp")));
+    return Logo::load();
 }
 
 } // namespace ReceiptReport

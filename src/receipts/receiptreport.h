@@ -43,10 +43,10 @@ void writePdf(const Values &values, const QImage &logo, const QString &path);
 
 // The logo printed on receipts: Logo.bmp of the program folder, or the
 // built-in default logo (a blue euro sign, 297 x 184) when it is missing or
-// cannot be read as a bitmap.
+// cannot be read (see receipts/logo.h).
 QImage logo();
 QImage defaultLogo();
-// The logo of a given bitmap file, or the default logo.
-QImage logoFrom(const QString &bitmapFile);
+// The logo of a given picture file, or the default logo.
+QImage logoFrom(const QString &pictureFile);
 
 } // namespace ReceiptReport
