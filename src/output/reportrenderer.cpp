@@ -241,7 +241,9 @@ void drawObject(QPainter &painter, const ReportObject &object, double scale)
     if (object.text.isEmpty())
         return;
     painter.save();
-    painter.setClipRect(rect);
+    // Clipped to the object's width; a little room below keeps the
+    // descenders of a text that fills its height.
+    painter.setClipRect(rect.adjusted(0, -kGapY * scale, 0, 2 * kGapY * scale));
     painter.setPen(object.textColour);
     const QRectF inner = rect.adjusted(kGapX * scale, kGapY * scale, -kGapX * scale, -kGapY * scale);
     if (object.allowTags && object.text.contains(QLatin1Char('<'))) {
@@ -259,7 +261,7 @@ void drawObject(QPainter &painter, const ReportObject &object, double scale)
 void setInfo(QByteArray &document, const PdfInfo &info)
 {
     // Qt's writer records only a title; qpdf adds the subject to the
-    // document information dictionary and writes the streams uncompressed.
+    // document information dictionary (and uncompresses the streams when asked).
     try {
         QPDF pdf;
         pdf.setSuppressWarnings(true);
@@ -277,8 +279,10 @@ void setInfo(QByteArray &document, const PdfInfo &info)
         dictionary.replaceKey("/Producer", QPDFObjectHandle::newUnicodeString("Ostelio"));
         QPDFWriter writer(pdf);
         writer.setOutputMemory();
-        writer.setCompressStreams(false);
-        writer.setDecodeLevel(qpdf_dl_generalized);
+        if (!info.compressStreams) {
+            writer.setCompressStreams(false);
+            writer.setDecodeLevel(qpdf_dl_generalized);
+        }
         writer.write();
         const std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
         document = QByteArray(reinterpret_cast<const char *>(out->getBuffer()), static_cast<qsizetype>(out->getSize()));

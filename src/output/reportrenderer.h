@@ -37,6 +37,8 @@ struct PdfInfo
 {
     QString title;
     QString subject;
+    // False writes every stream uncompressed (larger, readable as text).
+    bool compressStreams = true;
 };
 
 // The one renderer behind printing, preview and PDF: the same painting code

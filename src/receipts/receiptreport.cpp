@@ -257,7 +257,7 @@ Report filled(Variant variant, const Values &values, const QImage &logo)
 
 PdfInfo pdfInfo()
 {
-    return {QStringLiteral("Ricevuta"), QStringLiteral("Fattura")};
+    return {QStringLiteral("Ricevuta"), QStringLiteral("Fattura"), false}; // streams not compressed
 }
 
 void writePdf(const Values &values, const QImage &logo, const QString &path)

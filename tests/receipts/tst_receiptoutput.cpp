@@ -1,3 +1,4 @@
+#include "editorfixture.h"
 #include "pdftext.h"
 
 #include "receipts/tfrmstamparicevuta.h"
@@ -211,6 +212,30 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QVERIFY(m_modal->events().isEmpty());
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("Ricevuta.pdf"))));
+    }
+
+    void editorPdfCommandExportsWhatTheEditorShows()
+    {
+        EditorFixture run;
+        run.start();
+        run.openYear(QStringLiteral("2024"));
+        run.click(QStringLiteral("cmdNuovo"));
+        run.set(QStringLiteral("txtCliente"), QStringLiteral("Esposito Gennaro"));
+        run.set(QStringLiteral("txtProvCliente"), QStringLiteral("NA"));
+        run.set(QStringLiteral("txtCittaCliente"), QStringLiteral("Napoli"));
+        run.set(QStringLiteral("txtDesc01"), QStringLiteral("Pernottamento"));
+        run.set(QStringLiteral("txtPrezzo01"), QStringLiteral("70,00"));
+        run.click(QStringLiteral("cmdCalcola"));
+        run.modal->onDialog([](QDialog *dialog) { click(dialog, "btnStampa"); });
+        run.click(QStringLiteral("cmdPDF"));
+        const QString text = pdfText(run.folder->file(QStringLiteral("Ricevuta.pdf")));
+        QCOMPARE(text.count(QStringLiteral("Esposito Gennaro")), 2);
+        QCOMPARE(text.count(QStringLiteral("Napoli NA")), 2);
+        QCOMPARE(text.count(QStringLiteral("Ricevuta n. 1")), 2);
+        QCOMPARE(text.count(QStringLiteral("15/06/2024")), 2);
+        QCOMPARE(text.count(QRegularExpression(QStringLiteral("TOTALE CORRISPETTIVI:\\s+70,00"))), 2);
+        QCOMPARE(text.count(QRegularExpression(QStringLiteral("TOTALE SALDATO:\\s+70,00"))), 2);
+        run.stop();
     }
 
 private:
