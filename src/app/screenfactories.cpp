@@ -8,6 +8,7 @@
 #include "app/tfrmavvio.h"
 #include "receipts/tfrmlogo.h"
 #include "receipts/tfrmexpricevute.h"
+#include "receipts/tfrmstatistiche.h"
 #include "receipts/tfrmmenuricevute.h"
 #include "receipts/tfrmnumerazione.h"
 #include "receipts/tfrmricevute.h"
@@ -58,4 +59,5 @@ void registerScreenFactories()
     dialog<TfrmInfo>("TfrmInfo");
     dialog<TfrmSplash>("TfrmSplash");
     dialog<TfrmExpRicevute>("TfrmExpRicevute");
+    work<TfrmStatistiche>("TfrmStatistiche");
 }
