@@ -136,4 +136,4 @@ private:
 };
 
 QTEST_MAIN(TestListScreen)
-#include "test_listscreen.moc"
+#include "tst_listscreen.moc"

@@ -136,4 +136,4 @@ private slots:
 };
 
 QTEST_MAIN(TestListLines)
-#include "test_listlines.moc"
+#include "tst_listlines.moc"

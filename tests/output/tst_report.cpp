@@ -187,4 +187,4 @@ private slots:
 };
 
 QTEST_MAIN(TestReport)
-#include "test_report.moc"
+#include "tst_report.moc"
