@@ -19,8 +19,6 @@ WorkScreen::WorkScreen(const QString &name, QWidget *parent)
 
 QString WorkScreen::closeTarget() const
 {
-    if (objectName() == u"TfrmCambiaPassword")
-        return QStringLiteral("TfrmPassword");
     return isApplicationScreen(objectName()) ? QStringLiteral("TfrmAvvio") : QString();
 }
 

@@ -4,6 +4,23 @@ namespace ListReport {
 
 namespace {
 const QColor kSlateGrey(0x70, 0x80, 0x90);
+
+// The title and the footer: bold white Verdana, centred on a slate-grey bar.
+ReportObject banner(const QString &name, const QRectF &rect, const QString &text, int fontSize)
+{
+    ReportObject object;
+    object.name = name;
+    object.rect = rect;
+    object.text = text;
+    object.fontFamily = QStringLiteral("Verdana");
+    object.fontSize = fontSize;
+    object.bold = true;
+    object.textColour = Qt::white;
+    object.fill = kSlateGrey;
+    object.align = Qt::AlignHCenter;
+    object.verticalCentre = true;
+    return object;
+}
 } // namespace
 
 Report layout()
@@ -12,18 +29,7 @@ Report layout()
     report.setPage(Report::Orientation::Landscape, 10.0);
 
     report.addBand(QStringLiteral("ReportTitle"), ReportBand::Kind::Title, 30.24);
-    ReportObject title;
-    title.name = QStringLiteral("txtTitolo");
-    title.rect = QRectF(7.56, 3.78, 1031.81, 18.90);
-    title.text = QStringLiteral("Riepilogo");
-    title.fontFamily = QStringLiteral("Verdana");
-    title.fontSize = 9;
-    title.bold = true;
-    title.textColour = Qt::white;
-    title.fill = kSlateGrey;
-    title.align = Qt::AlignHCenter;
-    title.verticalCentre = true;
-    report.add(title);
+    report.add(banner(QStringLiteral("txtTitolo"), QRectF(7.56, 3.78, 1031.81, 18.90), QStringLiteral("Riepilogo"), 9));
 
     report.addBand(QStringLiteral("MasterData"), ReportBand::Kind::Data, 105.83, true);
     ReportObject lines;
@@ -36,18 +42,8 @@ Report layout()
     report.add(lines);
 
     report.addBand(QStringLiteral("Footer"), ReportBand::Kind::Footer, 30.24);
-    ReportObject footer;
-    footer.name = QStringLiteral("txtPagina");
-    footer.rect = QRectF(11.34, 7.56, 1028.03, 18.90);
-    footer.text = QStringLiteral("Stampa eseguita in data [DATE]");
-    footer.fontFamily = QStringLiteral("Verdana");
-    footer.fontSize = 8;
-    footer.bold = true;
-    footer.textColour = Qt::white;
-    footer.fill = kSlateGrey;
-    footer.align = Qt::AlignHCenter;
-    footer.verticalCentre = true;
-    report.add(footer);
+    report.add(banner(QStringLiteral("txtPagina"), QRectF(11.34, 7.56, 1028.03, 18.90),
+                      QStringLiteral("Stampa eseguita in data [DATE]"), 8));
     return report;
 }
 

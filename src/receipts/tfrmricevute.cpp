@@ -388,84 +388,56 @@ const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna sc
 
 } // namespace
 
-void TfrmRicevute::first()
+qint64 TfrmRicevute::shownPosition()
+{
+    const QString text = Text::trim(label("lblPosizione")->text());
+    return text.isEmpty() ? 0 : text.toLongLong();
+}
+
+void TfrmRicevute::browse(Icon failureIcon, const std::function<qint64(qint64 count)> &pick, bool clearPositionWhenEmpty)
 {
     try {
         RecordFile file(RecordSize);
         file.openOrCreate(archivePath());
-        if (file.count() == 0) {
+        const qint64 count = file.count();
+        if (count == 0) {
             file.close();
+            if (clearPositionWhenEmpty)
+                label("lblPosizione")->clear();
             Modal::information(this, kEmptyArchive);
             return;
         }
-        readRecord(file, 1);
+        if (const qint64 position = pick(count); position > 0)
+            readRecord(file, position);
         file.close();
     } catch (const StorageError &) {
-        showAccessError(Icon::Warning);
+        showAccessError(failureIcon);
     }
+}
+
+void TfrmRicevute::first()
+{
+    browse(Icon::Warning, [](qint64) { return qint64(1); });
 }
 
 void TfrmRicevute::last()
 {
-    try {
-        RecordFile file(RecordSize);
-        file.openOrCreate(archivePath());
-        const qint64 count = file.count();
-        if (count == 0) {
-            file.close();
-            Modal::information(this, kEmptyArchive);
-            return;
-        }
-        readRecord(file, count);
-        file.close();
-    } catch (const StorageError &) {
-        showAccessError(Icon::Error);
-    }
+    browse(Icon::Error, [](qint64 count) { return count; });
 }
 
 void TfrmRicevute::next()
 {
-    QLabel *posizione = label("lblPosizione");
-    const QString text = Text::trim(posizione->text());
-    const qint64 position = text.isEmpty() ? 0 : text.toLongLong();
-    try {
-        RecordFile file(RecordSize);
-        file.openOrCreate(archivePath());
-        const qint64 count = file.count();
-        if (count == 0) {
-            file.close();
-            posizione->clear();
-            Modal::information(this, kEmptyArchive);
-            return;
-        }
-        if (position < count)
-            readRecord(file, position + 1);
-        file.close(); // on the last receipt nothing happens
-    } catch (const StorageError &) {
-        showAccessError(Icon::Error);
-    }
+    const qint64 position = shownPosition();
+    // On the last receipt nothing happens.
+    browse(Icon::Error, [position](qint64 count) { return position < count ? position + 1 : 0; }, true);
 }
 
 void TfrmRicevute::previous()
 {
-    const QString text = Text::trim(label("lblPosizione")->text());
-    if (text == u"1")
+    if (Text::trim(label("lblPosizione")->text()) == u"1")
         return; // on the first receipt nothing happens, not even a message
-    const qint64 position = text.isEmpty() ? 0 : text.toLongLong();
-    try {
-        RecordFile file(RecordSize);
-        file.openOrCreate(archivePath());
-        const qint64 count = file.count();
-        if (count == 0) {
-            file.close();
-            Modal::information(this, kEmptyArchive);
-            return;
-        }
-        readRecord(file, position >= 2 ? qMin(position - 1, count) : 1);
-        file.close();
-    } catch (const StorageError &) {
-        showAccessError(Icon::Error);
-    }
+    const qint64 position = shownPosition();
+    browse(Icon::Error, [position](qint64 count) { return position >= 2 ? qMin(position - 1, count) : qint64(1); });
 }
 
 void TfrmRicevute::openDialog(const char *name, const QString &token)

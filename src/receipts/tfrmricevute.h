@@ -2,6 +2,7 @@
 
 #include "app/screenbase.h"
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -53,6 +54,12 @@ private:
     QString archivePath() const;
     void showAccessError(Icon icon);
     void readRecord(class RecordFile &file, qint64 position);
+    // The position shown in lblPosizione; 0 for a new receipt.
+    qint64 shownPosition();
+    // One navigation command: opens the archive, tells the user when it is
+    // empty, otherwise shows the receipt 'pick' chooses from the count
+    // (nothing for 0); an access failure shows the message with its icon.
+    void browse(Icon failureIcon, const std::function<qint64(qint64 count)> &pick, bool clearPositionWhenEmpty = false);
     void connectCommands();
     void openDialog(const char *name, const QString &token = QString());
     void openSummary(const char *name);
